@@ -1,0 +1,18 @@
+// What the core reads from the system: the clock, the tick count and the
+// last-write time and size of a path. Windows only.
+#pragma once
+
+#include <cstdint>
+
+#include <windows.h>
+
+#include "core/datetime.h"
+#include "core/text.h"
+
+DateTime CurrentDateTime();
+int TickCountMs();
+// A file time as FileModifiedTime reports it: local time, whole seconds.
+DateTime DateTimeFromFileTime(const FILETIME& fileTime);
+DateTime FileModifiedTime(const Text& path);
+int64_t FileSizeBytes(const Text& path);
+Text FileSizeText(const Text& path);

@@ -1,0 +1,188 @@
+#include "tests/support/wine_test.h"
+
+#include <atomic>
+
+#include <shlobj.h>
+
+#include "core/session.h"
+#include "ui/dialog_seam.h"
+#include "ui/main_window.h"
+
+namespace {
+
+DialogAnswers* g_answers = nullptr;
+
+}  // namespace
+
+struct DialogAnswerHooks {
+    static int WINAPI MessageBox(HWND, LPCSTR text, LPCSTR title, UINT flags)
+    {
+        const DialogAnswers::MessageBoxCall call = {text ? text : "", title ? title : "", flags};
+        g_answers->messageBoxes.push_back(call);
+        if (g_answers->onMessageBox)
+            g_answers->onMessageBox(call);
+        if (g_answers->m_boxAnswers.empty())
+            return IDOK;
+        const int answer = g_answers->m_boxAnswers.front();
+        g_answers->m_boxAnswers.pop_front();
+        return answer;
+    }
+
+    static PIDLIST_ABSOLUTE WINAPI BrowseForFolder(LPBROWSEINFOA info)
+    {
+        g_answers->browsePrompts.push_back(info->lpszTitle ? info->lpszTitle : "");
+        if (g_answers->m_folderAnswers.empty())
+            return nullptr;
+        const Text path = g_answers->m_folderAnswers.front();
+        g_answers->m_folderAnswers.pop_front();
+        if (path.empty())
+            return nullptr;
+        return ILCreateFromPathA(path.c_str());
+    }
+
+    static HINSTANCE WINAPI ShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
+                                         INT show)
+    {
+        g_answers->shellExecutes.push_back(
+            {verb ? verb : "", file ? file : "", parameters ? parameters : "", directory ? directory : "", show});
+        return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+    }
+};
+
+DialogAnswers::DialogAnswers()
+{
+    g_answers = this;
+    Dialogs().messageBox = DialogAnswerHooks::MessageBox;
+    Dialogs().browseForFolder = DialogAnswerHooks::BrowseForFolder;
+    Dialogs().shellExecute = DialogAnswerHooks::ShellExecute;
+}
+
+DialogAnswers::~DialogAnswers()
+{
+    Dialogs() = RealDialogs();
+    g_answers = nullptr;
+}
+
+void DialogAnswers::AnswerMessageBox(int buttonId)
+{
+    m_boxAnswers.push_back(buttonId);
+}
+
+void DialogAnswers::AnswerFolder(const Text& path)
+{
+    m_folderAnswers.push_back(path);
+}
+
+void DrainMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) {
+        GetMessageA(&msg, nullptr, 0, 0);
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    for (;;) {
+        DrainMessages();
+        if (condition())
+            return true;
+        if (GetTickCount64() >= deadline)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+ScratchFolder::ScratchFolder()
+{
+    static std::atomic<int> counter{0};
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    m_path = Text(temp) + "velmora-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+    RemoveTree(m_path);
+    CreateDirectoryA(m_path.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    RemoveTree(m_path);
+}
+
+Text ScratchFolder::Join(const Text& relative) const
+{
+    return m_path + "\\" + relative;
+}
+
+void ScratchFolder::MakeFolder(const Text& relative) const
+{
+    Text path = m_path;
+    size_t start = 0;
+    while (start <= relative.size()) {
+        size_t end = relative.find('\\', start);
+        if (end == Text::npos)
+            end = relative.size();
+        path += "\\" + relative.substr(start, end - start);
+        CreateDirectoryA(path.c_str(), nullptr);
+        start = end + 1;
+    }
+}
+
+void ScratchFolder::WriteFile(const Text& relative, const std::string& contents) const
+{
+    const size_t slash = relative.rfind('\\');
+    if (slash != Text::npos)
+        MakeFolder(relative.substr(0, slash));
+    const Text path = Join(relative);
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    ::WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_EQ(written, contents.size());
+}
+
+void RemoveTree(const Text& path)
+{
+    WIN32_FIND_DATAA entry;
+    const HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const Text name = entry.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const Text child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const bool isLink = entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !isLink)
+                RemoveTree(child);
+            else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveDirectoryA(child.c_str());
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+void MainWindowTest::SetUp()
+{
+    InitSession();
+    window = LoadMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
+}
+
+void MainWindowTest::TearDown()
+{
+    if (IsWindow(window))
+        DestroyWindow(window);
+    // Destroying the last window posts WM_QUIT; take it so the next test starts clean.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}

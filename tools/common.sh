@@ -1,0 +1,121 @@
+# Shared by the run and test commands: installing what is missing, building,
+# and the Wine prefixes the Windows build runs in. Source it; do not run it.
+
+VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+VELMORA_BUILD=${VELMORA_BUILD:-$VELMORA_ROOT/build}
+WINE64=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+JOBS=$(nproc 2>/dev/null || echo 2)
+
+VELMORA_PACKAGES=(
+    cmake make g++ googletest
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64
+    wine wine64
+    xvfb x11-utils imagemagick fonts-wqy-zenhei
+    locales python3 zip unzip
+)
+
+log() { printf '\n== %s\n' "$*"; }
+
+# Installs the Debian packages that are not there yet, and the Chinese locale.
+ensure_packages() {
+    local missing=()
+    for package in "${VELMORA_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    if ((${#missing[@]})); then
+        log "installing ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq
+        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    fi
+    if ! locale -a 2>/dev/null | grep -qi '^zh_CN.utf8$'; then
+        log "generating the zh_CN.UTF-8 locale"
+        sed -i 's/^# *zh_CN.UTF-8 UTF-8/zh_CN.UTF-8 UTF-8/' /etc/locale.gen
+        grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' >>/etc/locale.gen
+        locale-gen >/dev/null
+    fi
+}
+
+# build_tree NAME [cmake options...]: configures and builds build/NAME.
+build_tree() {
+    local name=$1
+    shift
+    local logfile=$VELMORA_BUILD/$name.log
+    log "building $name"
+    mkdir -p "$VELMORA_BUILD"
+    if ! { cmake -S "$VELMORA_ROOT" -B "$VELMORA_BUILD/$name" "$@" &&
+        cmake --build "$VELMORA_BUILD/$name" -j "$JOBS"; } >"$logfile" 2>&1; then
+        grep -E -A5 'error|Error' "$logfile" | head -n 60 >&2
+        echo "building $name failed; the whole log is $logfile" >&2
+        return 1
+    fi
+}
+
+build_windows() {
+    local arch=$1
+    shift
+    build_tree "win-$arch" -DCMAKE_TOOLCHAIN_FILE="$VELMORA_ROOT/cmake/mingw-$arch.cmake" "$@"
+}
+
+# use_wine_prefix NAME DRIVER: exports the Wine environment for the prefix
+# build/wine/NAME, creating it on first use. DRIVER is "null" for windows
+# without any display, or "x11".
+use_wine_prefix() {
+    local name=$1 driver=$2
+    export WINEPREFIX=$VELMORA_BUILD/wine/$name
+    export WINEARCH=win64
+    export WINEDEBUG=-all
+    export LC_ALL=zh_CN.UTF-8
+    export WINEDLLOVERRIDES="mscoree=;mshtml="
+    if [ ! -f "$WINEPREFIX/.velmora-ready" ]; then
+        log "creating the Wine prefix $name"
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        "$WINE64" wineboot -i >/dev/null 2>&1
+        if [ "$driver" = null ]; then
+            "$WINE64" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+        fi
+        # The folder browser starts at the Desktop, which Wine links to $HOME:
+        # keep every user folder inside the prefix.
+        local folder
+        for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+            if [ -L "$folder" ]; then
+                rm "$folder"
+                mkdir -p "$folder"
+            fi
+        done
+        "$WINESERVER" -w
+        touch "$WINEPREFIX/.velmora-ready"
+    fi
+}
+
+# A persistent server makes each later Wine start fast; stopped on exit.
+start_wineserver() {
+    "$WINESERVER" -p 2>/dev/null || true  # a server already running for the prefix is used as it is
+    "$WINE64" wineboot >/dev/null 2>&1
+    trap stop_wineserver EXIT
+}
+
+stop_wineserver() {
+    "$WINESERVER" -k 2>/dev/null || true
+    "$WINESERVER" -w 2>/dev/null || true
+}
+
+# Starts a virtual X display when there is none; sets DISPLAY.
+ensure_display() {
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+        return
+    fi
+    local number=99
+    while [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    VELMORA_XVFB_PID=$!
+    export DISPLAY=":$number"
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && return
+        sleep 0.1
+    done
+    echo "the virtual display did not start" >&2
+    return 1
+}
