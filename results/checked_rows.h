@@ -1,0 +1,15 @@
+// Check marks, the two count labels and the row commands of the result list.
+#pragma once
+
+#include "core/text.h"
+
+Text RowFullPath(int row);
+void CollectCheckedRows();
+int RefreshCheckedLabel();
+int RefreshFoundLabel();
+void RemoveAllRows();
+void RemoveCheckedRows();
+void CheckHighlightedRows();
+void InvertCheckMarks();
+void ApplyRootDisplay();
+void SetDefaultColumnWidths();
