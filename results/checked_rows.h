@@ -4,6 +4,8 @@
 #include "core/text.h"
 
 Text RowFullPath(int row);
+// The caption of 标签_选中数 for a number of ticked rows.
+Text CheckedLabelCaption(int count);
 void CollectCheckedRows();
 int RefreshCheckedLabel();
 int RefreshFoundLabel();

@@ -11,7 +11,7 @@ VELMORA_PACKAGES=(
     cmake make g++ googletest
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     wine wine64
-    xvfb x11-utils imagemagick fonts-wqy-zenhei
+    xvfb x11-utils imagemagick fonts-wqy-zenhei fonts-wqy-microhei
     locales python3 zip unzip
 )
 
@@ -76,6 +76,13 @@ use_wine_prefix() {
         if [ "$driver" = null ]; then
             "$WINE64" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
         fi
+        # The Chinese Windows faces are not installed; draw them with a
+        # Chinese face that renders well at small sizes.
+        local face
+        for face in SimSun 宋体 "MS Shell Dlg" "MS Shell Dlg 2" Tahoma "Microsoft Sans Serif" "MS Sans Serif"; do
+            "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f \
+                >/dev/null 2>&1
+        done
         # The folder browser starts at the Desktop, which Wine links to $HOME:
         # keep every user folder inside the prefix.
         local folder

@@ -1,6 +1,19 @@
 #include "ui/main_window.h"
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include "results/checked_rows.h"
+#include "results/result_list.h"
+#include "search/time_range.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/hover_tips.h"
+#include "ui/label.h"
+#include "ui/list_menu.h"
+#include "ui/main_window_layout.h"
 #include "ui/program_windows.h"
+#include "ui/stages.h"
 
 namespace {
 
@@ -11,15 +24,85 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 
 HWND g_mainWindow = nullptr;
 
+// Which routine a notification of a control runs.
+struct Binding {
+    ControlName control;
+    WORD notification;
+    void (*routine)();
+};
+
+const Binding kBindings[] = {
+    {选择框_修改时间, BN_CLICKED, ApplyTimeFilterEnable},
+    {编辑框_时间左, EN_KILLFOCUS, [] { CheckTimeBoxOnFocusLoss(编辑框_时间左); }},
+    {编辑框_时间右, EN_KILLFOCUS, [] { CheckTimeBoxOnFocusLoss(编辑框_时间右); }},
+    {选择框_显示根目录, BN_CLICKED, ApplyRootDisplay},
+    {按钮_默认列表宽度, BN_CLICKED, SetDefaultColumnWidths},
+    {按钮_全部删除, BN_CLICKED, RemoveAllRows},
+    {按钮_删除选中, BN_CLICKED, RemoveCheckedRows},
+    {按钮_选择, BN_CLICKED, CheckHighlightedRows},
+    {按钮_反选, BN_CLICKED, InvertCheckMarks},
+};
+
+const ResultListEvents kResultListEvents = {
+    [] { RefreshCheckedLabel(); },  // CurrentRowChanged
+    nullptr,                        // ListClicked
+    ShowListMenu,                   // ListRightClicked
+    nullptr,                        // ListDoubleClicked
+};
+
+void RunBinding(int controlId, WORD notification)
+{
+    for (const Binding& binding : kBindings)
+        if (kFirstControlId + binding.control == controlId && binding.notification == notification)
+            binding.routine();
+}
+
+void OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (lParam)
+        RunBinding(LOWORD(wParam), HIWORD(wParam));
+    else if (HIWORD(wParam) == 0)
+        RunListMenuCommand(LOWORD(wParam));
+}
+
+LRESULT OnNotify(NMHDR* header)
+{
+    if (header->hwndFrom == Control(超级列表框_显示结果))
+        return OnResultListNotify(header);
+    return 0;
+}
+
+// The details box is read-only but keeps black text on white.
+LRESULT OnStaticColour(HDC dc, HWND control)
+{
+    if (control != Control(编辑框_更多信息))
+        return 0;
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
         g_mainWindow = window;
         AddProgramWindow(window);
+        return CreateMainWindowControls(window) ? 0 : -1;
+    case WM_COMMAND:
+        OnCommand(wParam, lParam);
         return 0;
+    case WM_NOTIFY:
+        return OnNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_NOTIFYFORMAT:
+        return NFR_ANSI;
+    case WM_CTLCOLORSTATIC:
+        if (const LRESULT brush = OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+            return brush;
+        break;
     case WM_DESTROY:
         g_mainWindow = nullptr;
+        ForgetControls();
         RemoveProgramWindow(window);
         return 0;
     }
@@ -47,12 +130,15 @@ HWND MainWindow()
 
 void OnMainWindowCreated()
 {
+    ResetForStage(kStageWindowCreated);
+    AttachHoverTips();
+    BindResultListEvents(kResultListEvents);
 }
 
 HWND LoadMainWindow()
 {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!RegisterMainWindowClass(instance))
+    if (!RegisterMainWindowClass(instance) || !RegisterLabelClass(instance))
         return nullptr;
     const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;

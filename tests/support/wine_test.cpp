@@ -7,6 +7,7 @@
 #include "core/session.h"
 #include "ui/dialog_seam.h"
 #include "ui/main_window.h"
+#include "ui/message_loop.h"
 
 namespace {
 
@@ -78,8 +79,7 @@ void DrainMessages()
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) {
         GetMessageA(&msg, nullptr, 0, 0);
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        HandleQueuedMessage(msg);
     }
 }
 

@@ -17,7 +17,8 @@
 // Runs the thread's messages until the condition holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
 
-// Runs every message that is waiting now (and those they cause), once.
+// Runs every message that is waiting now (and those they cause) as the
+// program's own loop does; a WM_QUIT stays queued.
 void DrainMessages();
 
 // Answers the program's dialogs for as long as it lives. Message boxes take

@@ -1,0 +1,16 @@
+// The program's own text label: a child window that paints its caption with
+// DrawText in black on the button face, in the font it was given.
+#pragma once
+
+#include <windows.h>
+
+constexpr char kLabelClass[] = "VelmoraLabel";
+
+// Label styles (the low bits of the window style, as for a static control).
+constexpr DWORD kLabelLeft = 0x0;
+constexpr DWORD kLabelCentre = 0x1;
+constexpr DWORD kLabelRight = 0x2;
+// One line, vertically centred; without it the caption wraps from the top.
+constexpr DWORD kLabelOneLine = 0x4;
+
+bool RegisterLabelClass(HINSTANCE instance);
