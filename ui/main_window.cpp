@@ -13,6 +13,7 @@
 #include "ui/list_menu.h"
 #include "ui/main_window_layout.h"
 #include "ui/program_windows.h"
+#include "ui/resources/resource_ids.h"
 #include "ui/stages.h"
 
 namespace {
@@ -109,16 +110,29 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// The program's icon at the size the system shows for a metric pair.
+HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
+{
+    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_VELMORA), IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric),
+                                         LR_DEFAULTCOLOR));
+}
+
 bool RegisterMainWindowClass(HINSTANCE instance)
 {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
+    // Registered once per process; the icons then live as long as the class.
+    if (GetClassInfoExA(instance, kClassName, &windowClass))
+        return true;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
+    windowClass.hIcon = LoadProgramIcon(instance, SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    return RegisterClassExA(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return RegisterClassExA(&windowClass) != 0;
 }
 
 }  // namespace

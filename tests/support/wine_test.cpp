@@ -169,6 +169,14 @@ void RemoveTree(const Text& path)
     RemoveDirectoryA(path.c_str());
 }
 
+Text ProgramExePath()
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const Text testProgram = path;
+    return testProgram.substr(0, testProgram.rfind('\\') + 1) + VELMORA_EXE;
+}
+
 void MainWindowTest::SetUp()
 {
     InitSession();

@@ -81,6 +81,9 @@ private:
 
 void RemoveTree(const Text& path);
 
+// The real program file, Velmora.exe, which is built next to the test program.
+Text ProgramExePath();
+
 // Each test of this fixture gets a fresh session and a real, visible main window.
 class MainWindowTest : public ::testing::Test {
 protected:

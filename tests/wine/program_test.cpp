@@ -10,14 +10,6 @@ namespace {
 
 constexpr char kMainClass[] = "VelmoraMainWindow";
 
-Text ExeFolder()
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    Text folder = path;
-    return folder.substr(0, folder.rfind('\\') + 1);
-}
-
 struct RunningProgram {
     PROCESS_INFORMATION process = {};
 
@@ -25,7 +17,7 @@ struct RunningProgram {
     {
         STARTUPINFOA startup = {};
         startup.cb = sizeof(startup);
-        Text command = "\"" + ExeFolder() + VELMORA_EXE + "\"";
+        Text command = "\"" + ProgramExePath() + "\"";
         return CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                               &process) != FALSE;
     }
