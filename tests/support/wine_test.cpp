@@ -116,25 +116,22 @@ Text ScratchFolder::Join(const Text& relative) const
     return m_path + "\\" + relative;
 }
 
+// Paths are split at character boundaries: the second byte of a GBK
+// character such as 俓 has the code of a backslash.
 void ScratchFolder::MakeFolder(const Text& relative) const
 {
     Text path = m_path;
-    size_t start = 0;
-    while (start <= relative.size()) {
-        size_t end = relative.find('\\', start);
-        if (end == Text::npos)
-            end = relative.size();
-        path += "\\" + relative.substr(start, end - start);
+    for (const Text& name : SplitText(relative, "\\")) {
+        path += "\\" + name;
         CreateDirectoryA(path.c_str(), nullptr);
-        start = end + 1;
     }
 }
 
 void ScratchFolder::WriteFile(const Text& relative, const std::string& contents) const
 {
-    const size_t slash = relative.rfind('\\');
-    if (slash != Text::npos)
-        MakeFolder(relative.substr(0, slash));
+    const int slash = FindLastText(relative, "\\", false);
+    if (slash > 0)
+        MakeFolder(TextLeft(relative, slash - 1));
     const Text path = Join(relative);
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                     nullptr);
