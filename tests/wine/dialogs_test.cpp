@@ -14,7 +14,7 @@
 
 namespace {
 
-// ---- Helpers -------------------------------------------------------------
+// ---- Test windows and the dialog watcher ------------------------------------
 
 // A plain window that notes every message it gets. As a program window it
 // is registered like the Help and About windows and leaves the registry when
