@@ -14,9 +14,13 @@ namespace {
 
 void (*g_exitRoutine)() = nullptr;
 
+// Made at start-up: once memory has run out, making this text could fail too,
+// and each failure would call the handler again until the stack overflowed.
+const Text kOutOfMemoryMessage = "内存不足，Velmora 无法继续运行，即将退出。";
+
 void EndAfterOutOfMemory()
 {
-    EndAfterFatalError("内存不足，Velmora 无法继续运行，即将退出。");
+    EndAfterFatalError(kOutOfMemoryMessage);
 }
 
 }  // namespace

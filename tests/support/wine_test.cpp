@@ -16,9 +16,9 @@ DialogAnswers* g_answers = nullptr;
 }  // namespace
 
 struct DialogAnswerHooks {
-    static int WINAPI MessageBox(HWND, LPCSTR text, LPCSTR title, UINT flags)
+    static int WINAPI MessageBox(HWND owner, LPCSTR text, LPCSTR title, UINT flags)
     {
-        const DialogAnswers::MessageBoxCall call = {text ? text : "", title ? title : "", flags};
+        const DialogAnswers::MessageBoxCall call = {text ? text : "", title ? title : "", flags, owner};
         g_answers->messageBoxes.push_back(call);
         if (g_answers->onMessageBox)
             g_answers->onMessageBox(call);

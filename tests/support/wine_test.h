@@ -30,6 +30,7 @@ public:
         Text text;
         Text title;
         UINT flags;
+        HWND owner;
     };
     struct ShellExecuteCall {
         Text verb;
