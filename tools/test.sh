@@ -16,7 +16,7 @@ run_ctest() {
     log "testing $name"
     output=$(ctest --test-dir "$dir" --output-on-failure --timeout 180 2>&1)
     local status=$?
-    printf '%s\n' "$output" | grep -E -v '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' | tail -n 200
+    printf '%s\n' "$output" | grep -E -v '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|^ *Start +[0-9]+: ' | tail -n 200
     RESULT=$(printf '%s\n' "$output" | sed -n 's/.* tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\2 \1/p' |
         awk '{print $1 - $2}')
     ((status == 0)) || failures+=("$name tests")

@@ -1,0 +1,21 @@
+// Shared by the benchmarks: clocks, medians, memory and scratch trees.
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+double NowMs();
+double Median(std::vector<double> values);
+// Runs each measurement `rounds` times, alternating between them, and
+// returns the median of each, so that the machine's drift hits all alike.
+std::vector<double> AlternatingMedians(const std::vector<std::function<double()>>& measurements, int rounds);
+// Private bytes committed by this process.
+double PrivateBytes();
+// A fresh, empty folder under the temporary folder.
+std::string ScratchFolder(const std::string& name);
+void WriteSmallFile(const std::string& path, size_t size);
+void RemoveTree(const std::string& path);
