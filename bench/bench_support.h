@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include "tests/support/file_tree.h"
+
 double NowMs();
 double Median(std::vector<double> values);
 // Runs each measurement `rounds` times, alternating between them, and
@@ -17,5 +19,3 @@ std::vector<double> AlternatingMedians(const std::vector<std::function<double()>
 double PrivateBytes();
 // A fresh, empty folder under the temporary folder.
 std::string ScratchFolder(const std::string& name);
-void WriteSmallFile(const std::string& path, size_t size);
-void RemoveTree(const std::string& path);

@@ -64,7 +64,7 @@ int main()
     InitSession();
     const std::string folder = ScratchFolder("list");
     for (int i = 0; i < kFiles; ++i)
-        WriteSmallFile(folder + "\\file" + std::to_string(i) + ".txt", 1);
+        WriteBytes(folder + "\\file" + std::to_string(i) + ".txt", "x");
     const HWND window = LoadMainWindow();
     DrainQueue();
     const double before = PrivateBytes();

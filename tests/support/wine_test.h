@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "core/text.h"
+#include "tests/support/file_tree.h"
 
 // Runs the thread's messages until the condition holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
@@ -80,7 +81,6 @@ private:
     Text m_path;
 };
 
-void RemoveTree(const Text& path);
 
 // The real program file, Velmora.exe, which is built next to the test program.
 Text ProgramExePath();

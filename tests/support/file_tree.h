@@ -1,0 +1,11 @@
+// Plain file-system helpers shared by the tests and the benchmarks.
+#pragma once
+
+#include <string>
+
+#include "core/text.h"
+
+// Writes the whole file, replacing it; false when it cannot be written.
+bool WriteBytes(const Text& path, const std::string& contents);
+// Removes a folder with everything in it; links are removed, not followed.
+void RemoveTree(const Text& path);
