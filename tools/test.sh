@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
-# natively under the sanitizers, and the Windows build under Wine. The 32-bit
-# build is compiled (this machine cannot run 32-bit code).
+# natively under the sanitizers, and the Windows build under Wine; then makes
+# the release and checks it. The 32-bit build is compiled and checked (this
+# machine cannot run 32-bit code).
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -36,13 +37,19 @@ if build_windows x86_64; then
     start_wineserver
     run_ctest "Windows (x64, Wine)" "$VELMORA_BUILD/win-x86_64"
     wine=${RESULT:-0}
+    log "packaging the release"
+    if "$VELMORA_ROOT/tools/package.sh" >/dev/null; then
+        "$VELMORA_ROOT/tools/check_release.sh" || failures+=("release checks")
+    else
+        failures+=("release packaging")
+    fi
 else
     failures+=("x64 build")
 fi
 
 echo
 if ((${#failures[@]} == 0)); then
-    echo "Velmora: ALL TESTS PASSED ($native native, $wine under Wine; 32-bit and x64 builds clean)"
+    echo "Velmora: ALL TESTS PASSED ($native native, $wine under Wine; 32-bit and x64 builds clean; release checked)"
 else
     echo "Velmora: FAILED: ${failures[*]} ($native native, $wine under Wine passed)"
     exit 1

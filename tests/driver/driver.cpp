@@ -2,6 +2,7 @@
 // person would: used by the screenshot script.
 //   velmora_driver wait-window CAPTION [TIMEOUT_MS]   prints the window's rectangle
 //   velmora_driver close CAPTION
+//   velmora_driver press-esc CAPTION                  presses Esc in the window
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -45,6 +46,16 @@ int Close(const char* caption)
     return 0;
 }
 
+int PressEsc(const char* caption)
+{
+    const HWND window = FindWindowA(nullptr, caption);
+    if (!window)
+        return 1;
+    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageA(window, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -53,6 +64,8 @@ int main(int argc, char** argv)
         return WaitWindow(argv[2], argc >= 4 ? std::strtoul(argv[3], nullptr, 10) : 30000);
     if (argc >= 3 && std::strcmp(argv[1], "close") == 0)
         return Close(argv[2]);
-    std::fprintf(stderr, "usage: velmora_driver wait-window CAPTION [TIMEOUT_MS] | close CAPTION\n");
+    if (argc >= 3 && std::strcmp(argv[1], "press-esc") == 0)
+        return PressEsc(argv[2]);
+    std::fprintf(stderr, "usage: velmora_driver wait-window CAPTION [TIMEOUT_MS] | close CAPTION | press-esc CAPTION\n");
     return 2;
 }
