@@ -65,12 +65,16 @@ void ForgetControls()
     std::fill(std::begin(g_controls), std::end(g_controls), nullptr);
 }
 
-Text ControlText(ControlName name)
+Text WindowText(HWND window)
 {
-    const HWND window = Control(name);
     Text text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
     text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+Text ControlText(ControlName name)
+{
+    return WindowText(Control(name));
 }
 
 void SetControlText(ControlName name, const Text& text)

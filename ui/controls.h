@@ -49,6 +49,8 @@ void SetControlWindow(ControlName name, HWND window);
 // Forgets every control: the window that held them is gone.
 void ForgetControls();
 
+// The caption or contents of any window.
+Text WindowText(HWND window);
 Text ControlText(ControlName name);
 void SetControlText(ControlName name, const Text& text);
 bool IsTicked(ControlName name);

@@ -30,8 +30,9 @@ void PumpPendingMessages();
 
 void FocusControl(HWND window, HWND control);
 
-// Keeps every program window disabled while a shell dialog is up, and puts
-// enabled state, foreground and activation back afterwards.
+// Keeps every program window disabled while a shell dialog or the Help or
+// About window is up, and puts enabled state, foreground and activation back
+// afterwards.
 class ShellDialogGuard {
 public:
     // Returns the window that is to own the shell dialog (may be null).

@@ -1,10 +1,12 @@
 #include "ui/label.h"
 
-#include "core/text.h"
+#include "ui/controls.h"
 
 namespace {
 
+// Window data: the font, then the text colour (black unless set).
 constexpr int kFontSlot = 0;
+constexpr int kColourSlot = sizeof(LONG_PTR);
 
 UINT DrawTextFormat(DWORD style)
 {
@@ -20,30 +22,33 @@ UINT DrawTextFormat(DWORD style)
     return format;
 }
 
-void PaintLabel(HWND label)
+void PaintLabel(HWND label, HDC dc)
 {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(label, &paint);
     RECT client;
     GetClientRect(label, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
 
-    Text text(static_cast<size_t>(GetWindowTextLengthA(label)) + 1, '\0');
-    const int length = GetWindowTextA(label, text.data(), static_cast<int>(text.size()));
+    const Text text = WindowText(label);
     const HFONT font = reinterpret_cast<HFONT>(GetWindowLongPtrA(label, kFontSlot));
     const HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
-    DrawTextA(dc, text.c_str(), length, &client, DrawTextFormat(static_cast<DWORD>(GetWindowLongPtrA(label, GWL_STYLE))));
+    SetTextColor(dc, static_cast<COLORREF>(GetWindowLongPtrA(label, kColourSlot)));
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client,
+              DrawTextFormat(static_cast<DWORD>(GetWindowLongPtrA(label, GWL_STYLE))));
     SelectObject(dc, oldFont);
-    EndPaint(label, &paint);
 }
 
 LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT:
-        PaintLabel(label);
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        PaintLabel(label, BeginPaint(label, &paint));
+        EndPaint(label, &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        PaintLabel(label, reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_ERASEBKGND:
         return 1;
@@ -71,9 +76,15 @@ bool RegisterLabelClass(HINSTANCE instance)
     labelClass.cbSize = sizeof(labelClass);
     labelClass.style = CS_HREDRAW | CS_VREDRAW;
     labelClass.lpfnWndProc = LabelProc;
-    labelClass.cbWndExtra = sizeof(LONG_PTR);
+    labelClass.cbWndExtra = 2 * sizeof(LONG_PTR);
     labelClass.hInstance = instance;
     labelClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     labelClass.lpszClassName = kLabelClass;
     return RegisterClassExA(&labelClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+void SetLabelColour(HWND label, COLORREF colour)
+{
+    SetWindowLongPtrA(label, kColourSlot, static_cast<LONG_PTR>(colour));
+    InvalidateRect(label, nullptr, TRUE);
 }

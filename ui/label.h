@@ -1,5 +1,6 @@
 // The program's own text label: a child window that paints its caption with
-// DrawText in black on the button face, in the font it was given.
+// DrawText on the button face, in the font and colour it was given (black
+// unless told otherwise).
 #pragma once
 
 #include <windows.h>
@@ -14,3 +15,5 @@ constexpr DWORD kLabelRight = 0x2;
 constexpr DWORD kLabelOneLine = 0x4;
 
 bool RegisterLabelClass(HINSTANCE instance);
+
+void SetLabelColour(HWND label, COLORREF colour);

@@ -5,6 +5,9 @@
 #include <windows.h>
 
 #include "results/checked_rows.h"
+#include "results/row_details.h"
+#include "ui/about_window.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -14,7 +17,7 @@ constexpr int kPointerOffset = 3;
 const ListMenuItem k右键菜单[kListMenuItemCount] = {
     {"选择", CheckHighlightedRows},
     {"反选", InvertCheckMarks},
-    {"统计文件大小", nullptr},
+    {"统计文件大小", ShowCheckedSizeTotal},
     {"-", nullptr},
     {"删除全部", RemoveAllRows},
     {"删除选中", RemoveCheckedRows},
@@ -22,8 +25,8 @@ const ListMenuItem k右键菜单[kListMenuItemCount] = {
     {"拷贝文件", nullptr},
     {"默认列宽", SetDefaultColumnWidths},
     {"-", nullptr},
-    {"帮助信息", nullptr},
-    {"关于", nullptr},
+    {"帮助信息", OpenHelpWindow},
+    {"关于", OpenAboutWindow},
 };
 
 bool IsSeparator(const ListMenuItem& item)

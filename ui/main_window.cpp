@@ -5,6 +5,7 @@
 
 #include "results/checked_rows.h"
 #include "results/result_list.h"
+#include "results/row_details.h"
 #include "search/time_range.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
@@ -42,13 +43,14 @@ const Binding kBindings[] = {
     {按钮_删除选中, BN_CLICKED, RemoveCheckedRows},
     {按钮_选择, BN_CLICKED, CheckHighlightedRows},
     {按钮_反选, BN_CLICKED, InvertCheckMarks},
+    {按钮_统计文件大小, BN_CLICKED, ShowCheckedSizeTotal},
 };
 
 const ResultListEvents kResultListEvents = {
     [] { RefreshCheckedLabel(); },  // CurrentRowChanged
-    nullptr,                        // ListClicked
+    ShowRowDetails,                 // ListClicked
     ShowListMenu,                   // ListRightClicked
-    nullptr,                        // ListDoubleClicked
+    OpenRowLocation,                // ListDoubleClicked
 };
 
 void RunBinding(int controlId, WORD notification)

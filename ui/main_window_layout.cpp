@@ -5,26 +5,19 @@
 
 #include "core/datetime.h"
 #include "results/result_list.h"
+#include "ui/control_table.h"
 #include "ui/controls.h"
-#include "ui/fonts.h"
 #include "ui/label.h"
 
 namespace {
 
-enum FontChoice { kGuiFont, kBold16, kBold14, kNormal16, kBold20 };
-
+// The look's fields follow the two names in each row of the table.
 struct ControlRow {
     ControlName name;
     ControlName container;  // kControlCount: the main window itself
-    const char* className;
-    const char* text;
-    int x, y, width, height;
-    DWORD style;
-    DWORD exStyle;
-    FontChoice font;
+    ControlLook look;
 };
 
-constexpr DWORD kPushButton = BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER | WS_TABSTOP;
 constexpr DWORD kCheckBox = BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER | WS_TABSTOP;
 constexpr DWORD kSingleLineEdit = ES_AUTOHSCROLL | WS_TABSTOP;
 constexpr DWORD kMultiLineEdit = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_TABSTOP;
@@ -65,26 +58,9 @@ const ControlRow kControls[] = {
     {标签_文件数, kWindow, kLabelClass, "找到文件：0个\r\n耗时：0毫秒", 447, 85, 120, 24, kLabelRight, 0, kGuiFont},
 };
 
-HFONT FontFor(FontChoice choice)
+bool IsSingleLineEdit(const ControlLook& look)
 {
-    switch (choice) {
-    case kBold16:
-        return StoredFont(16, FW_BOLD);
-    case kBold14:
-        return StoredFont(14, FW_BOLD);
-    case kNormal16:
-        return StoredFont(16, FW_NORMAL);
-    case kBold20:
-        return StoredFont(20, FW_BOLD);
-    case kGuiFont:
-        break;
-    }
-    return DefaultGuiFont();
-}
-
-bool IsSingleLineEdit(const ControlRow& row)
-{
-    return lstrcmpiA(row.className, "EDIT") == 0 && !(row.style & ES_MULTILINE);
+    return lstrcmpiA(look.className, "EDIT") == 0 && !(look.style & ES_MULTILINE);
 }
 
 // A one-line edit box lower than its text line plus the two edges is made that tall.
@@ -119,15 +95,9 @@ LRESULT CALLBACK OpaqueGroupProc(HWND group, UINT message, WPARAM wParam, LPARAM
 HWND CreateControl(HWND window, const ControlRow& row)
 {
     const HWND parent = row.container == kWindow ? window : Control(row.container);
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | row.style;
-    const HWND control = CreateWindowExA(row.exStyle, row.className, row.text, style, row.x, row.y, row.width,
-                                         row.height, parent, reinterpret_cast<HMENU>(
-                                             static_cast<INT_PTR>(kFirstControlId + row.name)),
-                                         GetModuleHandleA(nullptr), nullptr);
-    const HFONT font = FontFor(row.font);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (IsSingleLineEdit(row))
-        EnsureEditHeight(control, font);
+    const HWND control = CreateChildControl(parent, kFirstControlId + row.name, row.look);
+    if (IsSingleLineEdit(row.look))
+        EnsureEditHeight(control, FontFor(row.look.font));
     return control;
 }
 
@@ -155,10 +125,8 @@ bool CreateMainWindowControls(HWND window)
         if (!control)
             return false;
         SetControlWindow(row.name, control);
-        if (row.container == kWindow) {
-            SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            above = control;
-        }
+        if (row.container == kWindow)
+            above = StackUnder(control, above);
     }
     ApplyStartingSettings();
     return true;

@@ -46,7 +46,13 @@ struct DialogAnswerHooks {
     {
         g_answers->shellExecutes.push_back(
             {verb ? verb : "", file ? file : "", parameters ? parameters : "", directory ? directory : "", show});
-        return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+        return reinterpret_cast<HINSTANCE>(g_answers->shellExecuteResult);
+    }
+
+    static UINT WINAPI WinExec(LPCSTR command, UINT show)
+    {
+        g_answers->winExecs.push_back({command ? command : "", show});
+        return g_answers->winExecResult;
     }
 };
 
@@ -56,6 +62,7 @@ DialogAnswers::DialogAnswers()
     Dialogs().messageBox = DialogAnswerHooks::MessageBox;
     Dialogs().browseForFolder = DialogAnswerHooks::BrowseForFolder;
     Dialogs().shellExecute = DialogAnswerHooks::ShellExecute;
+    Dialogs().winExec = DialogAnswerHooks::WinExec;
 }
 
 DialogAnswers::~DialogAnswers()

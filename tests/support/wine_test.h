@@ -40,6 +40,10 @@ public:
         Text directory;
         int show;
     };
+    struct WinExecCall {
+        Text command;
+        UINT show;
+    };
 
     DialogAnswers();
     ~DialogAnswers();
@@ -52,6 +56,11 @@ public:
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<Text> browsePrompts;
     std::vector<ShellExecuteCall> shellExecutes;
+    std::vector<WinExecCall> winExecs;
+    // What the shell requests report: success is above 32 for ShellExecuteA
+    // and above 31 for WinExec.
+    INT_PTR shellExecuteResult = 42;
+    UINT winExecResult = 33;
     // Runs inside each message box before it returns, while it is "up".
     std::function<void(const MessageBoxCall&)> onMessageBox;
 

@@ -8,6 +8,7 @@
 #include "core/system.h"
 #include "results/result_list.h"
 #include "tests/support/list_helpers.h"
+#include "tests/support/window_helpers.h"
 #include "tests/support/wine_test.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
@@ -52,21 +53,6 @@ const ExpectedControl kLayout[] = {
     {标签_文件数, "VelmoraLabel", 447, 85, 120, 24, "找到文件：0个\r\n耗时：0毫秒"},
 };
 
-RECT PlaceInParent(HWND control)
-{
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-Text ClassOf(HWND window)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof(name));
-    return name;
-}
-
 LONG_PTR StyleOf(ControlName name)
 {
     return GetWindowLongPtrA(Control(name), GWL_STYLE);
@@ -79,10 +65,7 @@ LONG_PTR ExStyleOf(ControlName name)
 
 LOGFONTA FontOf(ControlName name)
 {
-    LOGFONTA font = {};
-    const HGDIOBJ handle = reinterpret_cast<HGDIOBJ>(SendMessageA(Control(name), WM_GETFONT, 0, 0));
-    GetObjectA(handle ? handle : GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    return font;
+    return WindowFont(Control(name));
 }
 
 bool UsesDefaultGuiFont(ControlName name)
@@ -99,12 +82,7 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsItWithItsText)
         const HWND control = Control(expected.name);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(GetParent(control), window);
-        EXPECT_EQ(lstrcmpiA(ClassOf(control).c_str(), expected.className), 0) << ClassOf(control);
-        const RECT place = PlaceInParent(control);
-        EXPECT_EQ(place.left, expected.x);
-        EXPECT_EQ(place.top, expected.y);
-        EXPECT_EQ(place.right - place.left, expected.width);
-        EXPECT_EQ(place.bottom - place.top, expected.height);
+        ExpectControlAt(control, expected.className, expected.x, expected.y, expected.width, expected.height);
         if (expected.text) {
             EXPECT_EQ(ControlText(expected.name), expected.text);
         }
