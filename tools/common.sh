@@ -11,7 +11,7 @@ VELMORA_PACKAGES=(
     cmake make g++ googletest
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     wine wine64
-    xvfb x11-utils imagemagick fonts-wqy-zenhei fonts-wqy-microhei
+    xvfb x11-utils xdotool imagemagick fonts-wqy-zenhei fonts-wqy-microhei
     locales python3 zip unzip
 )
 
