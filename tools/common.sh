@@ -97,6 +97,24 @@ use_wine_prefix() {
     fi
 }
 
+# The prefix for windows on a display: every program of it opens inside one
+# Wine virtual desktop, so that windows have title bars.
+use_desktop_prefix() {
+    use_wine_prefix desktop x11
+    [ -f "$WINEPREFIX/.velmora-desktop" ] && return
+    # Every program of this prefix opens inside one virtual desktop.
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Velmora /f >/dev/null 2>&1
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Velmora /d 1024x768 /f >/dev/null 2>&1
+    # Fonts with an empty face name fall back to Arial: draw them with the same
+    # Chinese face as the others (else the system picks a face whose small
+    # bitmaps drop strokes), and smooth the text as a Windows desktop does.
+    "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /d 2 /f >/dev/null 2>&1
+    "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    "$WINESERVER" -w
+    touch "$WINEPREFIX/.velmora-desktop"
+}
+
 # A persistent server makes each later Wine start fast; stopped on exit.
 start_wineserver() {
     "$WINESERVER" -p 2>/dev/null || true  # a server already running for the prefix is used as it is

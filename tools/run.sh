@@ -34,16 +34,7 @@ esac
 ensure_packages
 build_windows x86_64
 ensure_display
-use_wine_prefix desktop x11
-# Every program of this prefix opens inside one virtual desktop.
-"$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Velmora /f >/dev/null 2>&1
-"$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Velmora /d 1024x768 /f >/dev/null 2>&1
-# Fonts with an empty face name fall back to Arial: draw them with the same
-# Chinese face as the others (else the system picks a face whose small
-# bitmaps drop strokes), and smooth the text as a Windows desktop does.
-"$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
-"$WINE64" reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /d 2 /f >/dev/null 2>&1
-"$WINE64" reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 1 /f >/dev/null 2>&1
+use_desktop_prefix
 start_wineserver
 trap 'stop_wineserver; [ -n "${VELMORA_XVFB_PID:-}" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null; true' EXIT
 

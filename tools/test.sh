@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
-# natively under the sanitizers, and the Windows build under Wine; then makes
-# the release and checks it. The 32-bit build is compiled and checked (this
+# natively under the sanitizers, the Windows build under Wine, and the whole
+# program driven from outside on a virtual display; then makes the release and
+# checks it. The 32-bit build is compiled and checked (this
 # machine cannot run 32-bit code).
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
@@ -17,6 +18,8 @@ run_ctest() {
     log "testing $name"
     output=$(ctest --test-dir "$dir" --output-on-failure --timeout 180 2>&1)
     local status=$?
+    # Test messages quote the program's GBK texts; show them readably.
+    output=$(printf '%s\n' "$output" | iconv -f GBK -t UTF-8 -c)
     printf '%s\n' "$output" | grep -E -v '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|^ *Start +[0-9]+: ' | tail -n 200
     RESULT=$(printf '%s\n' "$output" | sed -n 's/.* tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\2 \1/p' |
         awk '{print $1 - $2}')
@@ -37,6 +40,8 @@ if build_windows x86_64; then
     start_wineserver
     run_ctest "Windows (x64, Wine)" "$VELMORA_BUILD/win-x86_64"
     wine=${RESULT:-0}
+    log "end-to-end test on a virtual display"
+    "$VELMORA_ROOT/tools/e2e.sh" | tail -n 40 || failures+=("end-to-end test")
     log "packaging the release"
     if "$VELMORA_ROOT/tools/package.sh" >/dev/null; then
         "$VELMORA_ROOT/tools/check_release.sh" || failures+=("release checks")
