@@ -11,6 +11,9 @@
 
 DateTime CurrentDateTime();
 int TickCountMs();
+// The milliseconds from one tick count to a later one; a wrap of the count in
+// between does not matter.
+int32_t ElapsedMs(int startMs, int endMs);
 // A file time as FileModifiedTime reports it: local time, whole seconds.
 DateTime DateTimeFromFileTime(const FILETIME& fileTime);
 DateTime FileModifiedTime(const Text& path);

@@ -36,6 +36,11 @@ int TickCountMs()
     return static_cast<int>(GetTickCount());
 }
 
+int32_t ElapsedMs(int startMs, int endMs)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(endMs) - static_cast<uint32_t>(startMs));
+}
+
 // The present time-zone offset and daylight-saving state apply to every file
 // time, whatever its date, as the system's own file lists show them.
 DateTime DateTimeFromFileTime(const FILETIME& fileTime)

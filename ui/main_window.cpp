@@ -6,6 +6,7 @@
 #include "results/checked_rows.h"
 #include "results/result_list.h"
 #include "results/row_details.h"
+#include "search/search_command.h"
 #include "search/time_range.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
@@ -34,6 +35,8 @@ struct Binding {
 };
 
 const Binding kBindings[] = {
+    {按钮_开始寻找, BN_CLICKED, StartSearch},
+    {按钮_选择路径, BN_CLICKED, ChooseSearchFolder},
     {选择框_修改时间, BN_CLICKED, ApplyTimeFilterEnable},
     {编辑框_时间左, EN_KILLFOCUS, [] { CheckTimeBoxOnFocusLoss(编辑框_时间左); }},
     {编辑框_时间右, EN_KILLFOCUS, [] { CheckTimeBoxOnFocusLoss(编辑框_时间右); }},

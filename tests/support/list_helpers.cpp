@@ -1,5 +1,7 @@
 #include "tests/support/list_helpers.h"
 
+#include <algorithm>
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -91,6 +93,13 @@ std::vector<Text> Column0Texts()
     std::vector<Text> texts;
     for (int row = 0; row < RowCount(); ++row)
         texts.push_back(CellText(row, 0));
+    return texts;
+}
+
+std::vector<Text> SortedColumn0Texts()
+{
+    std::vector<Text> texts = Column0Texts();
+    std::sort(texts.begin(), texts.end());
     return texts;
 }
 

@@ -18,6 +18,8 @@ void FocusRow(int row);
 int FocusedRow();
 std::vector<int> TickedRows();
 std::vector<Text> Column0Texts();
+// The same, sorted: for rows whose order the file system decides.
+std::vector<Text> SortedColumn0Texts();
 // A point of the list's client area on the row's check box.
 POINT CheckBoxPoint(int row);
 // A point on the row's text, away from its check box.

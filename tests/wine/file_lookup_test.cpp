@@ -4,65 +4,10 @@
 
 #include "core/display_text.h"
 #include "core/system.h"
+#include "tests/support/file_state.h"
 #include "tests/support/wine_test.h"
 
 namespace {
-
-FILETIME FileTimeFromLocal(const SYSTEMTIME& local)
-{
-    // LocalFileTimeToFileTime applies the present offset, the exact inverse of
-    // the FileTimeToLocalFileTime the lookups use. TzSpecificLocalTimeToSystemTime
-    // would apply the offset in force on that date instead.
-    FILETIME localFileTime = {};
-    FILETIME fileTime = {};
-    EXPECT_TRUE(SystemTimeToFileTime(&local, &localFileTime));
-    EXPECT_TRUE(LocalFileTimeToFileTime(&localFileTime, &fileTime));
-    return fileTime;
-}
-
-// Sets the last-write time of a file or folder to a local wall-clock time.
-void SetLocalWriteTime(const Text& path, const SYSTEMTIME& local)
-{
-    const HANDLE handle = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    ASSERT_NE(handle, INVALID_HANDLE_VALUE) << path;
-    const FILETIME fileTime = FileTimeFromLocal(local);
-    EXPECT_TRUE(SetFileTime(handle, nullptr, nullptr, &fileTime));
-    CloseHandle(handle);
-}
-
-SYSTEMTIME Local(int year, int month, int day, int hour, int minute, int second, int milliseconds)
-{
-    SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(year);
-    time.wMonth = static_cast<WORD>(month);
-    time.wDay = static_cast<WORD>(day);
-    time.wHour = static_cast<WORD>(hour);
-    time.wMinute = static_cast<WORD>(minute);
-    time.wSecond = static_cast<WORD>(second);
-    time.wMilliseconds = static_cast<WORD>(milliseconds);
-    return time;
-}
-
-// Makes a file of `size` bytes whose contents were never written: sparse,
-// so that it takes next to no disk. Returns the bytes it takes on disk.
-int64_t MakeSparseFile(const Text& path, int64_t size)
-{
-    const HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
-    DWORD returned = 0;
-    DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
-    LARGE_INTEGER end;
-    end.QuadPart = size;
-    EXPECT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN));
-    EXPECT_TRUE(SetEndOfFile(file));
-    FILE_STANDARD_INFO info = {};
-    EXPECT_TRUE(GetFileInformationByHandleEx(file, FileStandardInfo, &info, sizeof(info)));
-    CloseHandle(file);
-    return info.AllocationSize.QuadPart;
-}
 
 struct LargeSize {
     int64_t bytes;

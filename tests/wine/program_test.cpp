@@ -2,62 +2,12 @@
 #include <thread>
 
 #include "core/session.h"
+#include "tests/support/running_program.h"
 #include "tests/support/wine_test.h"
 #include "ui/main_window.h"
 #include "ui/program.h"
 
 namespace {
-
-constexpr char kMainClass[] = "VelmoraMainWindow";
-
-struct RunningProgram {
-    PROCESS_INFORMATION process = {};
-
-    bool Start()
-    {
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof(startup);
-        Text command = "\"" + ProgramExePath() + "\"";
-        return CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &process) != FALSE;
-    }
-
-    // The visible main window of this process, or null.
-    HWND FindMainWindow() const
-    {
-        HWND found = nullptr;
-        for (HWND window = FindWindowExA(nullptr, nullptr, kMainClass, nullptr); window;
-             window = FindWindowExA(nullptr, window, kMainClass, nullptr)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == process.dwProcessId && IsWindowVisible(window))
-                found = window;
-        }
-        return found;
-    }
-
-    bool WaitForExit(int timeoutMs) const
-    {
-        return WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
-    }
-
-    ~RunningProgram()
-    {
-        if (process.hProcess) {
-            if (!WaitForExit(0))
-                TerminateProcess(process.hProcess, 99);
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-    }
-};
-
-DWORD ExitCode(const RunningProgram& program)
-{
-    DWORD code = 12345;
-    GetExitCodeProcess(program.process.hProcess, &code);
-    return code;
-}
 
 void PressEsc(HWND window)
 {
@@ -97,7 +47,7 @@ TEST(StartProgram, RunsUntilTheWindowClosesThenReleasesTheSessionOnce)
 {
     std::thread closer([] {
         for (int i = 0; i < 3000; ++i) {
-            const HWND window = FindWindowA(kMainClass, "Velmora");
+            const HWND window = FindWindowA(kMainWindowClass, "Velmora");
             if (window && IsWindowVisible(window)) {
                 PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
                 return;
