@@ -58,6 +58,14 @@ make_sample_folder() {
     done
 }
 
+# Moves the real pointer onto the control at X, Y of the main window: tips and
+# the context menu follow it.
+move_pointer_to() {
+    local x y
+    read -r x y < <(driver point-at "$1" "$2")
+    xdotool mousemove $((x - 20)) "$y" mousemove "$x" "$y"
+}
+
 # Brings the running program to the scene.
 set_scene() {
     case $window in
@@ -65,14 +73,13 @@ set_scene() {
         make_sample_folder
         driver search 'C:\velmora-sample' '*.*' >/dev/null
         driver tick-rows 0 2 3
-        [ "$window" = menu ] && driver open-menu
+        if [ "$window" = menu ]; then
+            # The menu opens at the pointer, which only the display can move.
+            move_pointer_to 24 112
+            driver open-menu
+        fi
         ;;
-    tip)
-        # Tips follow the real pointer: move it onto the pattern box.
-        local x y
-        read -r x y < <(driver point-at 432 12)
-        xdotool mousemove $((x - 20)) "$y" mousemove "$x" "$y"
-        ;;
+    tip) move_pointer_to 432 12 ;;
     help) driver choose-menu-item 8 ;;
     about) driver choose-menu-item 9 ;;
     esac
@@ -92,8 +99,8 @@ if [ "$window" = tip ]; then
     right=$((tip_right > right ? tip_right : right)) bottom=$((tip_bottom > bottom ? tip_bottom : bottom))
 fi
 import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$screenshot"
-[ "$window" = menu ] && driver close-menu
-[ "$caption" != Velmora ] && driver close "$caption"
+if [ "$window" = menu ]; then driver close-menu; fi
+if [ "$caption" != Velmora ]; then driver close "$caption"; fi
 driver close Velmora
 wait "$program"
 log "saved $screenshot"
