@@ -13,6 +13,15 @@ namespace {
 
 DialogAnswers* g_answers = nullptr;
 
+// The texts of a block of zero-terminated texts that ends with an empty one.
+TextList BlockTexts(const char* block)
+{
+    TextList texts;
+    for (; block && *block; block += texts.back().size() + 1)
+        texts.push_back(block);
+    return texts;
+}
+
 }  // namespace
 
 struct DialogAnswerHooks {
@@ -48,6 +57,13 @@ struct DialogAnswerHooks {
             {verb ? verb : "", file ? file : "", parameters ? parameters : "", directory ? directory : "", show});
         return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
     }
+
+    static int WINAPI FileOperation(LPSHFILEOPSTRUCTA operation)
+    {
+        g_answers->fileOperations.push_back({operation->wFunc, BlockTexts(operation->pFrom),
+                                             BlockTexts(operation->pTo), operation->fFlags, operation->hwnd});
+        return RealDialogs().fileOperation(operation);
+    }
 };
 
 DialogAnswers::DialogAnswers()
@@ -56,6 +72,7 @@ DialogAnswers::DialogAnswers()
     Dialogs().messageBox = DialogAnswerHooks::MessageBox;
     Dialogs().browseForFolder = DialogAnswerHooks::BrowseForFolder;
     Dialogs().shellExecute = DialogAnswerHooks::ShellExecute;
+    Dialogs().fileOperation = DialogAnswerHooks::FileOperation;
 }
 
 DialogAnswers::~DialogAnswers()

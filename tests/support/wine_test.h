@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,8 @@ void DrainMessages();
 
 // Answers the program's dialogs for as long as it lives. Message boxes take
 // the queued answers (Win32 button ids) in order, then IDOK; folder browsers
-// take the queued paths in order (an empty path cancels), then cancel.
+// take the queued paths in order (an empty path cancels), then cancel. Shell
+// file operations are recorded and then run for real.
 class DialogAnswers {
 public:
     struct MessageBoxCall {
@@ -40,6 +42,13 @@ public:
         Text directory;
         int show;
     };
+    struct FileOperationCall {
+        UINT function;
+        TextList from;  // the zero-separated blocks, one text per entry
+        TextList to;
+        FILEOP_FLAGS flags;
+        HWND owner;
+    };
 
     DialogAnswers();
     ~DialogAnswers();
@@ -52,6 +61,7 @@ public:
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<Text> browsePrompts;
     std::vector<ShellExecuteCall> shellExecutes;
+    std::vector<FileOperationCall> fileOperations;
     // Runs inside each message box before it returns, while it is "up".
     std::function<void(const MessageBoxCall&)> onMessageBox;
 
