@@ -18,10 +18,16 @@ double Median(std::vector<double> values)
 
 std::vector<double> AlternatingMedians(const std::vector<std::function<double()>>& measurements, int rounds)
 {
-    std::vector<std::vector<double>> samples(measurements.size());
+    // Each round starts with the next measurement, so that none always runs
+    // right after the same other one (a copy runs slower after another's
+    // files were deleted, whichever copy it is).
+    const size_t count = measurements.size();
+    std::vector<std::vector<double>> samples(count);
     for (int round = 0; round < rounds; ++round)
-        for (size_t i = 0; i < measurements.size(); ++i)
+        for (size_t step = 0; step < count; ++step) {
+            const size_t i = (static_cast<size_t>(round) + step) % count;
             samples[i].push_back(measurements[i]());
+        }
     std::vector<double> medians;
     for (const std::vector<double>& values : samples)
         medians.push_back(Median(values));

@@ -12,8 +12,9 @@
 
 double NowMs();
 double Median(std::vector<double> values);
-// Runs each measurement `rounds` times, alternating between them, and
-// returns the median of each, so that the machine's drift hits all alike.
+// Runs each measurement `rounds` times, alternating between them in an order
+// that rotates every round, and returns the median of each, so that the
+// machine's drift and the order hit all alike.
 std::vector<double> AlternatingMedians(const std::vector<std::function<double()>>& measurements, int rounds);
 // Private bytes committed by this process.
 double PrivateBytes();

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "copy/copy_command.h"
 #include "results/checked_rows.h"
 #include "results/row_details.h"
 #include "ui/about_window.h"
@@ -22,7 +23,7 @@ const ListMenuItem k右键菜单[kListMenuItemCount] = {
     {"删除全部", RemoveAllRows},
     {"删除选中", RemoveCheckedRows},
     {"-", nullptr},
-    {"拷贝文件", nullptr},
+    {"拷贝文件", CopyCommand},
     {"默认列宽", SetDefaultColumnWidths},
     {"-", nullptr},
     {"帮助信息", OpenHelpWindow},

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "copy/copy_command.h"
 #include "results/checked_rows.h"
 #include "results/result_list.h"
 #include "results/row_details.h"
@@ -44,6 +45,7 @@ const Binding kBindings[] = {
     {按钮_默认列表宽度, BN_CLICKED, SetDefaultColumnWidths},
     {按钮_全部删除, BN_CLICKED, RemoveAllRows},
     {按钮_删除选中, BN_CLICKED, RemoveCheckedRows},
+    {按钮_拷贝文件, BN_CLICKED, CopyCommand},
     {按钮_选择, BN_CLICKED, CheckHighlightedRows},
     {按钮_反选, BN_CLICKED, InvertCheckMarks},
     {按钮_统计文件大小, BN_CLICKED, ShowCheckedSizeTotal},

@@ -14,6 +14,24 @@ bool WriteBytes(const Text& path, const std::string& contents)
     return ok && written == contents.size();
 }
 
+std::optional<std::string> ReadBytes(const Text& path)
+{
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string contents;
+    char buffer[65536];
+    DWORD read = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof(buffer), &read, nullptr) != FALSE) && read > 0)
+        contents.append(buffer, read);
+    CloseHandle(file);
+    if (!ok)
+        return std::nullopt;
+    return contents;
+}
+
 void RemoveTree(const Text& path)
 {
     WIN32_FIND_DATAA entry;

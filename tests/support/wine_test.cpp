@@ -13,6 +13,15 @@ namespace {
 
 DialogAnswers* g_answers = nullptr;
 
+// The texts of a block of zero-terminated texts that ends with an empty one.
+TextList BlockTexts(const char* block)
+{
+    TextList texts;
+    for (; block && *block; block += texts.back().size() + 1)
+        texts.push_back(block);
+    return texts;
+}
+
 }  // namespace
 
 struct DialogAnswerHooks {
@@ -54,6 +63,13 @@ struct DialogAnswerHooks {
         g_answers->winExecs.push_back({command ? command : "", show});
         return g_answers->winExecResult;
     }
+
+    static int WINAPI FileOperation(LPSHFILEOPSTRUCTA operation)
+    {
+        g_answers->fileOperations.push_back({operation->wFunc, BlockTexts(operation->pFrom),
+                                             BlockTexts(operation->pTo), operation->fFlags, operation->hwnd});
+        return RealDialogs().fileOperation(operation);
+    }
 };
 
 DialogAnswers::DialogAnswers()
@@ -63,6 +79,7 @@ DialogAnswers::DialogAnswers()
     Dialogs().browseForFolder = DialogAnswerHooks::BrowseForFolder;
     Dialogs().shellExecute = DialogAnswerHooks::ShellExecute;
     Dialogs().winExec = DialogAnswerHooks::WinExec;
+    Dialogs().fileOperation = DialogAnswerHooks::FileOperation;
 }
 
 DialogAnswers::~DialogAnswers()

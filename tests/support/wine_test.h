@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,8 @@ void DrainMessages();
 
 // Answers the program's dialogs for as long as it lives. Message boxes take
 // the queued answers (Win32 button ids) in order, then IDOK; folder browsers
-// take the queued paths in order (an empty path cancels), then cancel.
+// take the queued paths in order (an empty path cancels), then cancel. Shell
+// file operations are recorded and then run for real.
 class DialogAnswers {
 public:
     struct MessageBoxCall {
@@ -44,6 +46,13 @@ public:
         Text command;
         UINT show;
     };
+    struct FileOperationCall {
+        UINT function;
+        TextList from;  // the zero-separated blocks, one text per entry
+        TextList to;
+        FILEOP_FLAGS flags;
+        HWND owner;
+    };
 
     DialogAnswers();
     ~DialogAnswers();
@@ -61,6 +70,7 @@ public:
     // and above 31 for WinExec.
     INT_PTR shellExecuteResult = 42;
     UINT winExecResult = 33;
+    std::vector<FileOperationCall> fileOperations;
     // Runs inside each message box before it returns, while it is "up".
     std::function<void(const MessageBoxCall&)> onMessageBox;
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "tests/support/dialog_watcher.h"
 #include "tests/support/wine_test.h"
 #include "ui/dialog_seam.h"
 #include "ui/dialogs.h"
@@ -85,76 +86,8 @@ private:
     Kind m_kind;
 };
 
-BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found)
-{
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof(className));
-    if (Text(className) != "#32770" || !IsWindowVisible(window))
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-// The first visible dialog box (#32770) of the thread, or null.
-HWND VisibleDialogOf(DWORD threadId)
-{
-    HWND found = nullptr;
-    EnumThreadWindows(threadId, FindVisibleDialog, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// Waits on a thread of its own for the calling thread's dialog box to show,
-// then answers it as a user at the screen would.
-class DialogWatcher {
-public:
-    explicit DialogWatcher(std::function<void(HWND)> answer)
-        : m_threadId(GetCurrentThreadId()), m_worker([this, answer] { Watch(answer); })
-    {
-    }
-
-    ~DialogWatcher()
-    {
-        if (m_worker.joinable())
-            m_worker.join();
-    }
-
-    DialogWatcher(const DialogWatcher&) = delete;
-    DialogWatcher& operator=(const DialogWatcher&) = delete;
-
-    // Waits for the watcher to finish; true if it found and answered a box.
-    bool Answered()
-    {
-        m_worker.join();
-        return m_answered;
-    }
-
-private:
-    void Watch(const std::function<void(HWND)>& answer)
-    {
-        for (int attempt = 0; attempt < 1000; ++attempt) {  // about 10 s
-            if (const HWND box = VisibleDialogOf(m_threadId)) {
-                answer(box);
-                m_answered = true;
-                return;
-            }
-            Sleep(10);
-        }
-    }
-
-    DWORD m_threadId;
-    bool m_answered = false;
-    std::thread m_worker;
-};
-
 // Names each case of a table, in test names and in messages.
 const auto CaseName = [](const auto& info) { return std::string(info.param.name); };
-
-Text WindowText(HWND window)
-{
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof(text));
-    return text;
-}
 
 // ---- Message boxes through the seam -------------------------------------
 
@@ -207,11 +140,6 @@ TEST(MessageBoxCodes, AreTheButtonIdMinusOneAndOkForAnythingElse)
 
 // ---- The real message box ------------------------------------------------
 
-void ClickButton(HWND box, int id)
-{
-    PostMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0);
-}
-
 struct BoxAnswer {
     const char* name;
     int style;
@@ -250,10 +178,10 @@ TEST_P(RealMessageBox, ReturnsTheCodeOfTheAnswerAndBlocksTheMainWindowMeanwhile)
 // Esc on an OK-only box is left out: Wine answers it with IDCANCEL, Windows with IDOK.
 INSTANTIATE_TEST_SUITE_P(
     Answers, RealMessageBox,
-    ::testing::Values(BoxAnswer{"OkOnErrorBox", kStyleError, [](HWND box) { ClickButton(box, IDOK); }, 0},
-                      BoxAnswer{"OkOnInfoBox", kStyleInfo, [](HWND box) { ClickButton(box, IDOK); }, 0},
-                      BoxAnswer{"Ok", kStyleInfoCancel, [](HWND box) { ClickButton(box, IDOK); }, 0},
-                      BoxAnswer{"Cancel", kStyleInfoCancel, [](HWND box) { ClickButton(box, IDCANCEL); },
+    ::testing::Values(BoxAnswer{"OkOnErrorBox", kStyleError, [](HWND box) { PressDialogButton(box, IDOK); }, 0},
+                      BoxAnswer{"OkOnInfoBox", kStyleInfo, [](HWND box) { PressDialogButton(box, IDOK); }, 0},
+                      BoxAnswer{"Ok", kStyleInfoCancel, [](HWND box) { PressDialogButton(box, IDOK); }, 0},
+                      BoxAnswer{"Cancel", kStyleInfoCancel, [](HWND box) { PressDialogButton(box, IDCANCEL); },
                                 kButtonCancel},
                       BoxAnswer{"Esc", kStyleInfoCancel,
                                 [](HWND box) { PostMessageA(box, WM_KEYDOWN, VK_ESCAPE, 0x00010001); },
@@ -358,34 +286,6 @@ INSTANTIATE_TEST_SUITE_P(
         BrowseAnswer{"MyComputer", [](const Text&) { return SpecialFolder(CSIDL_DRIVES); },
                      [](const Text&) { return Text(); }}),
     CaseName);
-
-// The name of the folder selected in the folder browser's tree.
-Text SelectedFolderName(HWND browser)
-{
-    const HWND tree = FindWindowExA(browser, nullptr, WC_TREEVIEWA, nullptr);
-    char name[MAX_PATH] = {};
-    TVITEMA item = {};
-    item.mask = TVIF_TEXT;
-    item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    item.pszText = name;
-    item.cchTextMax = sizeof(name);
-    if (item.hItem)
-        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return name;
-}
-
-// Selects the folder in the browser's tree, as the user would before pressing
-// OK. Wine's browser now and then misses the first request for a folder made
-// just before it opened; the next request finds it.
-bool SelectFolder(HWND browser, const Text& path, const Text& name)
-{
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
-        if (SelectedFolderName(browser) == name)
-            return true;
-    }
-    return false;
-}
 
 class FolderBrowser : public MainWindowTest {
 protected:

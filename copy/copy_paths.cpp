@@ -1,0 +1,100 @@
+#include "copy/copy_paths.h"
+
+#include "core/session.h"
+
+namespace {
+
+// The 1-based position of the last backslash character, or -1.
+int LastBackslash(const Text& path)
+{
+    return FindLastText(path, "\\", false);
+}
+
+// The folder part of a path, with its closing backslash, so that a file in a
+// drive root gives the root ("C:\") and not the drive's current folder.
+Text FolderPartOf(const Text& path)
+{
+    return TextLeft(path, LastBackslash(path));
+}
+
+std::optional<FolderIdentity> ReadFolderIdentity(const Text& folder)
+{
+    // Backup semantics let a folder be opened; a link is followed to its target.
+    const HANDLE handle = CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool read = GetFileInformationByHandle(handle, &info) != FALSE;
+    CloseHandle(handle);
+    if (!read)
+        return std::nullopt;
+    return FolderIdentity{info.dwVolumeSerialNumber, (ULONGLONG{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+
+const std::optional<FolderIdentity>& IdentityOfFolderOf(const Text& path, TickedSources& sources)
+{
+    const Text folder = FolderPartOf(path);
+    auto known = sources.folders.find(folder);
+    if (known == sources.folders.end())
+        known = sources.folders.emplace(folder, ReadFolderIdentity(folder)).first;
+    return known->second;
+}
+
+// File names are compared as the file system compares them, regardless of case.
+Text NameKey(const Text& path)
+{
+    Text name = FileNameOf(path);
+    CharUpperBuffA(name.data(), static_cast<DWORD>(name.size()));
+    return name;
+}
+
+void CollectTickedSources(TickedSources& sources)
+{
+    for (const Text& path : g_checkedPaths)
+        if (const std::optional<FolderIdentity>& folder = IdentityOfFolderOf(path, sources))
+            sources.files.emplace(*folder, NameKey(path));
+    sources.collected = true;
+}
+
+}  // namespace
+
+Text FileNameOf(const Text& path)
+{
+    const int slash = LastBackslash(path);
+    return slash < 0 ? path : TextRight(path, TextLength(path) - slash);
+}
+
+Text RelativeFolder(const Text& path, const Text& fileName)
+{
+    Text folder = RemoveLeadingText(path, g_rootPath);
+    folder = TextLeft(folder, TextLength(folder) - TextLength(fileName));
+    if (TextLeft(folder, 1) == "\\")
+        folder = TextRight(folder, TextLength(folder) - 1);
+    // Only a whole backslash character counts: the second byte of a GBK
+    // character such as 俓 has the same code.
+    if (!folder.empty() && LastBackslash(folder) == TextLength(folder))
+        folder = TextLeft(folder, TextLength(folder) - 1);
+    return folder;
+}
+
+bool StaysInsideDestination(const Text& relativeFolder)
+{
+    for (const Text& name : SplitText(relativeFolder, "\\"))
+        if (name == "." || name == "..")
+            return false;
+    return true;
+}
+
+bool FolderIdentity::operator<(const FolderIdentity& other) const
+{
+    return std::pair(volume, index) < std::pair(other.volume, other.index);
+}
+
+bool IsTickedSource(const Text& path, TickedSources& sources)
+{
+    if (!sources.collected)
+        CollectTickedSources(sources);
+    const std::optional<FolderIdentity>& folder = IdentityOfFolderOf(path, sources);
+    return !folder || sources.files.count({*folder, NameKey(path)}) > 0;
+}
