@@ -1,5 +1,7 @@
 #include "tests/support/dialog_watcher.h"
 
+#include "ui/controls.h"
+
 #include <commctrl.h>
 #include <shlobj.h>
 
@@ -98,13 +100,6 @@ void DialogWatcher::Watch(const std::vector<Answer>& answers)
         if (!WaitUntilGone(box))
             return;
     }
-}
-
-Text WindowText(HWND window)
-{
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof(text));
-    return text;
 }
 
 Text MessageBoxText(HWND box)

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "core/text.h"
+#include "ui/controls.h"
 
 // The first visible dialog box (#32770) of the thread, or null.
 HWND VisibleDialogOf(DWORD threadId);
@@ -38,7 +39,6 @@ private:
     std::thread m_worker;
 };
 
-Text WindowText(HWND window);
 // The text of a message box.
 Text MessageBoxText(HWND box);
 // Presses a button of a dialog box by its id.
