@@ -144,7 +144,15 @@ void PressKey(HWND window, WPARAM key)
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs)
 {
     MessageBoxSeen seen;
-    WaitFor([&] { return (seen.box = FindTopWindow(processId, "#32770", nullptr)) != nullptr; }, timeoutMs);
+    // Other dialogs (the folder browser) share the class; a message box has its text control.
+    WaitFor(
+        [&] {
+            seen.box = FindTopWindow(processId, "#32770", nullptr);
+            return seen.box && GetDlgItem(seen.box, 0xFFFF);
+        },
+        timeoutMs);
+    if (seen.box && !GetDlgItem(seen.box, 0xFFFF))
+        seen.box = nullptr;
     if (!seen.box)
         return seen;
     seen.title = WindowText(seen.box);
