@@ -63,17 +63,11 @@ bool CopyIntoItsFolder(const Text& source, StructuredCopy& copy)
     return CopyOverOtherFiles(source, JoinTexts({copy.destination, "\\", folder, "\\", fileName}), copy.sources);
 }
 
-// Milliseconds since a tick count, right across the counter's wrap.
-int32_t MsSince(int start)
-{
-    return static_cast<int32_t>(static_cast<uint32_t>(TickCountMs()) - static_cast<uint32_t>(start));
-}
-
 void CountCopiedFile(const Text& source, StructuredCopy& copy)
 {
     g_copiedBytes += FileSizeFromAttributes(source);
     ++g_copiedCount;
-    if (MsSince(copy.barMovedAt) >= kFrameMs) {
+    if (ElapsedMs(copy.barMovedAt, TickCountMs()) >= kFrameMs) {
         SetProgressPosition(g_copiedCount);
         copy.barMovedAt = TickCountMs();
     }
@@ -131,7 +125,7 @@ Text CopyCheckedFiles()
     BeginBusyCursor();
     const int start = TickCountMs();
     const Text outcome = IsTicked(选择框_原目录结构) ? CopyKeepingStructure(destination) : CopyFlat(destination);
-    g_copyMs = MsSince(start);
+    g_copyMs = ElapsedMs(start, TickCountMs());
     EndBusyCursor();
     return outcome;
 }

@@ -17,27 +17,12 @@ Text FolderPartOf(const Text& path)
     return TextLeft(path, LastBackslash(path));
 }
 
-std::optional<FolderIdentity> ReadFolderIdentity(const Text& folder)
-{
-    // Backup semantics let a folder be opened; a link is followed to its target.
-    const HANDLE handle = CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    BY_HANDLE_FILE_INFORMATION info;
-    const bool read = GetFileInformationByHandle(handle, &info) != FALSE;
-    CloseHandle(handle);
-    if (!read)
-        return std::nullopt;
-    return FolderIdentity{info.dwVolumeSerialNumber, (ULONGLONG{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
-}
-
-const std::optional<FolderIdentity>& IdentityOfFolderOf(const Text& path, TickedSources& sources)
+const std::optional<FileIdentity>& IdentityOfFolderOf(const Text& path, TickedSources& sources)
 {
     const Text folder = FolderPartOf(path);
     auto known = sources.folders.find(folder);
     if (known == sources.folders.end())
-        known = sources.folders.emplace(folder, ReadFolderIdentity(folder)).first;
+        known = sources.folders.emplace(folder, IdentityOf(folder)).first;
     return known->second;
 }
 
@@ -52,7 +37,7 @@ Text NameKey(const Text& path)
 void CollectTickedSources(TickedSources& sources)
 {
     for (const Text& path : g_checkedPaths)
-        if (const std::optional<FolderIdentity>& folder = IdentityOfFolderOf(path, sources))
+        if (const std::optional<FileIdentity>& folder = IdentityOfFolderOf(path, sources))
             sources.files.emplace(*folder, NameKey(path));
     sources.collected = true;
 }
@@ -86,15 +71,10 @@ bool StaysInsideDestination(const Text& relativeFolder)
     return true;
 }
 
-bool FolderIdentity::operator<(const FolderIdentity& other) const
-{
-    return std::pair(volume, index) < std::pair(other.volume, other.index);
-}
-
 bool IsTickedSource(const Text& path, TickedSources& sources)
 {
     if (!sources.collected)
         CollectTickedSources(sources);
-    const std::optional<FolderIdentity>& folder = IdentityOfFolderOf(path, sources);
+    const std::optional<FileIdentity>& folder = IdentityOfFolderOf(path, sources);
     return !folder || sources.files.count({*folder, NameKey(path)}) > 0;
 }

@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include "core/system.h"
 #include "core/text.h"
 
 // The text after the last backslash; a path without one is its own name.
@@ -20,20 +21,13 @@ Text RelativeFolder(const Text& path, const Text& fileName);
 // False for a relative folder that would lead out of the destination.
 bool StaysInsideDestination(const Text& relativeFolder);
 
-// A folder as the file system knows it, whichever path spells it.
-struct FolderIdentity {
-    DWORD volume;
-    ULONGLONG index;
-    bool operator<(const FolderIdentity& other) const;
-};
-
 // The files of g_checkedPaths by folder identity and case-free name, and the
 // identities of the folders looked up so far. Filled on first need during one
 // copy: reading a folder's identity costs about a millisecond.
 struct TickedSources {
     bool collected = false;
-    std::set<std::pair<FolderIdentity, Text>> files;
-    std::map<Text, std::optional<FolderIdentity>> folders;
+    std::set<std::pair<FileIdentity, Text>> files;
+    std::map<Text, std::optional<FileIdentity>> folders;
 };
 
 // True when the existing file at the path is one of g_checkedPaths (reached

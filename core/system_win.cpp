@@ -70,3 +70,18 @@ Text FileSizeText(const Text& path)
 {
     return FormatSize(FileSizeBytes(path));
 }
+
+std::optional<FileIdentity> IdentityOf(const Text& path)
+{
+    // Backup semantics let a folder be opened; a link is followed to its target.
+    const HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool read = GetFileInformationByHandle(handle, &info) != FALSE;
+    CloseHandle(handle);
+    if (!read)
+        return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber, (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}

@@ -24,25 +24,13 @@ int g_searchNumber = 0;
 constexpr char kEveryName[] = "*.*";
 constexpr int kLabelIntervalMs = 100;
 
-// Which folder a path leads to, whatever links it passes through.
-struct FolderIdentity {
-    DWORD volume;
-    DWORD indexHigh;
-    DWORD indexLow;
-
-    bool operator==(const FolderIdentity& other) const
-    {
-        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow;
-    }
-};
-
 // A folder the walk is inside. Its identity is looked up only when a link
 // below it has to be checked, since a lookup costs far more than listing a
 // whole folder of files.
 struct EnteredFolder {
     const Text* path;
     bool lookedUp;
-    std::optional<FolderIdentity> identity;
+    std::optional<FileIdentity> identity;
 };
 
 struct Walk {
@@ -61,24 +49,10 @@ struct Subfolder {
     bool isLink;
 };
 
-std::optional<FolderIdentity> LookUpIdentity(const Text& folder)
-{
-    const HANDLE handle = CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    BY_HANDLE_FILE_INFORMATION info;
-    const bool known = GetFileInformationByHandle(handle, &info) != FALSE;
-    CloseHandle(handle);
-    if (!known)
-        return std::nullopt;
-    return FolderIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
-}
-
-const std::optional<FolderIdentity>& IdentityOf(EnteredFolder& folder)
+const std::optional<FileIdentity>& IdentityOfEntered(EnteredFolder& folder)
 {
     if (!folder.lookedUp) {
-        folder.identity = LookUpIdentity(*folder.path);
+        folder.identity = IdentityOf(*folder.path);
         folder.lookedUp = true;
     }
     return folder.identity;
@@ -87,12 +61,12 @@ const std::optional<FolderIdentity>& IdentityOf(EnteredFolder& folder)
 // A link is not entered when it leads to a folder the walk is already
 // inside: that would walk the same files again and again. A link whose
 // target cannot be identified is entered.
-bool ClosesLoop(Walk& walk, const std::optional<FolderIdentity>& target)
+bool ClosesLoop(Walk& walk, const std::optional<FileIdentity>& target)
 {
     if (!target)
         return false;
     for (EnteredFolder& folder : walk.inside)
-        if (IdentityOf(folder) == target)
+        if (IdentityOfEntered(folder) == target)
             return true;
     return false;
 }
@@ -240,7 +214,7 @@ bool RunWaitingMessages(Walk& walk)
 bool WalkSubfolder(Walk& walk, const Text& folder, const Subfolder& subfolder)
 {
     const Text path = JoinTexts({folder, subfolder.name, "\\"});
-    const EnteredFolder entered = {&path, subfolder.isLink, subfolder.isLink ? LookUpIdentity(path) : std::nullopt};
+    const EnteredFolder entered = {&path, subfolder.isLink, subfolder.isLink ? IdentityOf(path) : std::nullopt};
     if (subfolder.isLink && ClosesLoop(walk, entered.identity))
         return true;
     walk.inside.push_back(entered);
