@@ -3,7 +3,6 @@
 // ticking rows with the mouse, copying keeping the folders and then flat,
 // the Help and About windows from the context menu, and Esc to end.
 #include <fstream>
-#include <sstream>
 
 #include <windows.h>
 #include <commctrl.h>
@@ -12,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/driver/remote.h"
+#include "tests/support/file_tree.h"
 
 namespace {
 
@@ -36,26 +36,6 @@ Bytes TempFolder()
     return Bytes(temp) + "velmora-e2e-" + std::to_string(GetCurrentProcessId());
 }
 
-void RemoveTree(const Bytes& path)
-{
-    WIN32_FIND_DATAA entry;
-    const HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const Bytes name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const Bytes child = path + "\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 // Makes the file with its contents and local last-write time.
 void MakeFile(const Bytes& path, const Bytes& contents, const SYSTEMTIME& localTime)
 {
@@ -70,16 +50,6 @@ void MakeFile(const Bytes& path, const Bytes& contents, const SYSTEMTIME& localT
     LocalFileTimeToFileTime(&local, &utc);
     SetFileTime(file, nullptr, nullptr, &utc);
     CloseHandle(file);
-}
-
-Bytes ReadFileBytes(const Bytes& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return "<missing>";
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    return contents.str();
 }
 
 SYSTEMTIME At(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second)
@@ -279,15 +249,15 @@ TEST_F(EndToEnd, SearchesTicksAndCopiesKeepingFoldersThenFlat)
 
     ASSERT_TRUE(IsChecked(Control(kKeepFolders)));
     CopyTickedRowsTo(m_root + "\\keep", 2);
-    EXPECT_EQ(ReadFileBytes(m_root + "\\keep\\报告.txt"), "annual report");
-    EXPECT_EQ(ReadFileBytes(m_root + "\\keep\\sub\\俓表.txt"), "table");
+    EXPECT_EQ(ReadBytes(m_root + "\\keep\\报告.txt"), "annual report");
+    EXPECT_EQ(ReadBytes(m_root + "\\keep\\sub\\俓表.txt"), "table");
 
     Press(Control(kKeepFolders));
     ASSERT_TRUE(WaitFor([&] { return !IsChecked(Control(kKeepFolders)); }, kTimeoutMs));
     CopyTickedRowsTo(m_root + "\\flat", 2);
-    EXPECT_EQ(ReadFileBytes(m_root + "\\flat\\报告.txt"), "annual report");
-    EXPECT_EQ(ReadFileBytes(m_root + "\\flat\\俓表.txt"), "table");
-    EXPECT_EQ(ReadFileBytes(source + "\\报告.txt"), "annual report");
+    EXPECT_EQ(ReadBytes(m_root + "\\flat\\报告.txt"), "annual report");
+    EXPECT_EQ(ReadBytes(m_root + "\\flat\\俓表.txt"), "table");
+    EXPECT_EQ(ReadBytes(source + "\\报告.txt"), "annual report");
 
     EndProgramWithEsc();
 }
