@@ -192,6 +192,12 @@ DateTime DateOnly(DateTime d)
     return DateTimeOfSeconds(FloorDivide(TimelineSeconds(d), kSecondsPerDay) * kSecondsPerDay);
 }
 
+DateTimeParts PartsOf(DateTime d)
+{
+    const Components c = ComponentsOf(d);
+    return {c.date.year, c.date.month, c.date.day, c.hour, c.minute, c.second};
+}
+
 int YearOf(DateTime d)
 {
     return ComponentsOf(d).date.year;

@@ -11,6 +11,12 @@ using DateTime = double;
 constexpr DateTime EmptyDateTime = -657434.0;
 
 DateTime MakeDateTime(int year, int month, int day, int hour, int minute, int second);
+
+// All components at once, as YearOf to SecondOf give them one by one.
+struct DateTimeParts {
+    int year, month, day, hour, minute, second;
+};
+DateTimeParts PartsOf(DateTime d);
 DateTime DateOnly(DateTime d);
 int YearOf(DateTime d);
 int MonthOf(DateTime d);

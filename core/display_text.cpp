@@ -5,11 +5,12 @@
 
 namespace {
 
-// Month, day, hour, minute and second always take two digits.
-Text TwoDigits(int value)
+// Month, day, hour, minute and second always take two digits: a "0" goes in
+// front of a one-digit value.
+void AppendTwoDigits(Text& text, char separator, int value)
 {
-    const Text digits = IntToText(value);
-    return TextLength(digits) == 2 ? digits : JoinTexts({"0", digits});
+    const char digits[] = {separator, static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+    text.append(digits, sizeof(digits));
 }
 
 struct SizeUnit {
@@ -29,10 +30,19 @@ constexpr SizeUnit kSizeUnits[] = {
 
 }  // namespace
 
+// Written once for every found file, so built in one pass over one reading
+// of the components.
 Text FormatTimestamp(DateTime d)
 {
-    return JoinTexts({IntToText(YearOf(d)), "-", TwoDigits(MonthOf(d)), "-", TwoDigits(DayOf(d)), " ",
-                      TwoDigits(HourOf(d)), ":", TwoDigits(MinuteOf(d)), ":", TwoDigits(SecondOf(d))});
+    const DateTimeParts parts = PartsOf(d);
+    Text text = IntToText(parts.year);
+    text.reserve(text.size() + 15);
+    AppendTwoDigits(text, '-', parts.month);
+    AppendTwoDigits(text, '-', parts.day);
+    AppendTwoDigits(text, ' ', parts.hour);
+    AppendTwoDigits(text, ':', parts.minute);
+    AppendTwoDigits(text, ':', parts.second);
+    return text;
 }
 
 Text FormatSize(int64_t size)

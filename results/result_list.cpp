@@ -31,13 +31,13 @@ HWND g_list = nullptr;
 std::vector<Row> g_rows;
 ResultListEvents g_events = {};
 // How many rows the control knows of. Telling the control of a new row count
-// costs milliseconds under some systems (it redraws its scroll bar), far
-// more than listing a file, so appended rows are announced together: a
-// quarter of a second after the first of them, or at once when the control
-// is asked about its rows or picks rows for the user.
+// costs milliseconds under some systems (about 15 ms under Wine, with the
+// repaint it brings), far more than listing a file, so appended rows are
+// announced together: half a second after the first of them, or at once when
+// the control is asked about its rows or picks rows for the user.
 size_t g_announcedRows = 0;
 constexpr UINT_PTR kAnnounceTimer = 0x564C;
-constexpr UINT kAnnounceDelayMs = 250;
+constexpr UINT kAnnounceDelayMs = 500;
 
 void AnnounceRows()
 {

@@ -189,19 +189,20 @@ bool HasWaitingMessage()
 }
 
 // Lets the window's waiting messages run: the window repaints, and any
-// handler may run, a new search or the window's closing among them. The busy
-// cursor is off while they run, so the window under the pointer shows its
-// own cursor, and on again afterwards. Switching it off and on costs four
-// calls to the window server (about 0.15 ms under Wine, a third of listing a
-// folder of 50 files), so it is switched only when messages wait: switched
-// at every folder, it would be off for microseconds between two folders
-// whenever no message runs, which no user sees. False when the walk is to end.
+// handler may run, a new search or the window's closing among them. False
+// when the walk is to end.
+//
+// The busy cursor stays on from the start of the walk to its end, and is put
+// back after messages have run, since a window under a moving pointer sets
+// its own. Switching it off and on at every folder would cost four calls to
+// the window server (about 0.15 ms under Wine, a third of listing a folder
+// of 50 files), and switching it off moves the pointer onto itself, which
+// sends a mouse move: a message waiting at the next folder, and so on.
 bool RunWaitingMessages(Walk& walk)
 {
     RefreshLabelWhenDue(walk);
     if (!HasWaitingMessage())
         return true;
-    EndBusyCursor();
     PumpPendingMessages();
     if (!SearchGoesOn(walk.search))
         return false;

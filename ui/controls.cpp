@@ -36,13 +36,14 @@ void ApplyProgressValues()
 
 SYSTEMTIME SystemTimeOf(DateTime value)
 {
+    const DateTimeParts parts = PartsOf(value);
     SYSTEMTIME time = {};
-    time.wYear = static_cast<WORD>(YearOf(value));
-    time.wMonth = static_cast<WORD>(MonthOf(value));
-    time.wDay = static_cast<WORD>(DayOf(value));
-    time.wHour = static_cast<WORD>(HourOf(value));
-    time.wMinute = static_cast<WORD>(MinuteOf(value));
-    time.wSecond = static_cast<WORD>(SecondOf(value));
+    time.wYear = static_cast<WORD>(parts.year);
+    time.wMonth = static_cast<WORD>(parts.month);
+    time.wDay = static_cast<WORD>(parts.day);
+    time.wHour = static_cast<WORD>(parts.hour);
+    time.wMinute = static_cast<WORD>(parts.minute);
+    time.wSecond = static_cast<WORD>(parts.second);
     return time;
 }
 

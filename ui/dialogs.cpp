@@ -54,7 +54,10 @@ Text BrowseForFolder(const Text& prompt)
 
 void BeginBusyCursor()
 {
-    const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    // A system cursor is shared and never freed; loading it once saves a call
+    // to the window server each time the walk puts the cursor back.
+    static const HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
+    const HCURSOR previous = SetCursor(wait);
     if (!g_savedCursor)
         g_savedCursor = previous;
 }

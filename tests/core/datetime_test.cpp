@@ -13,18 +13,17 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-struct Moment {
-    int year;
-    int month;
-    int day;
-    int hour;
-    int minute;
-    int second;
-};
+using Moment = DateTimeParts;
 
 Moment ComponentsOf(DateTime d)
 {
     return {YearOf(d), MonthOf(d), DayOf(d), HourOf(d), MinuteOf(d), SecondOf(d)};
+}
+
+bool Equal(const Moment& a, const Moment& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute &&
+           a.second == b.second;
 }
 
 DateTime Make(const Moment& m)
@@ -35,8 +34,8 @@ DateTime Make(const Moment& m)
 ::testing::AssertionResult SameMoment(DateTime d, const Moment& m)
 {
     const Moment actual = ComponentsOf(d);
-    if (actual.year == m.year && actual.month == m.month && actual.day == m.day && actual.hour == m.hour &&
-        actual.minute == m.minute && actual.second == m.second)
+    // All components at once must agree with each read on its own.
+    if (Equal(actual, m) && Equal(PartsOf(d), m))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "got " << actual.year << "-" << actual.month << "-" << actual.day << " "
                                          << actual.hour << ":" << actual.minute << ":" << actual.second;

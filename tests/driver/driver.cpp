@@ -66,15 +66,20 @@ HWND WaitForVisibleWindow(const char* className, const char* caption, DWORD time
     return window && IsWindowVisible(window) ? window : nullptr;
 }
 
-int WaitWindow(const char* caption, DWORD timeoutMs)
+// Prints the window's rectangle on the screen for the script that takes the picture.
+int PrintRectangle(HWND window, const char* missing)
 {
-    const HWND window = WaitForVisibleWindow(nullptr, caption, timeoutMs);
     if (!window)
-        return Fail("the window did not show");
+        return Fail(missing);
     RECT rect;
     GetWindowRect(window, &rect);
     std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
     return 0;
+}
+
+int WaitWindow(const char* caption, DWORD timeoutMs)
+{
+    return PrintRectangle(WaitForVisibleWindow(nullptr, caption, timeoutMs), "the window did not show");
 }
 
 int Close(const char* caption)
@@ -179,12 +184,7 @@ int WaitTip()
     // The list, its header and the date pickers have hidden tip windows of their own.
     HWND tip = nullptr;
     WaitFor([&] { return (tip = FindTopWindow(program.processId, TOOLTIPS_CLASSA, nullptr)) != nullptr; }, 10000);
-    if (!tip)
-        return Fail("no tip showed");
-    RECT rect;
-    GetWindowRect(tip, &rect);
-    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
-    return 0;
+    return PrintRectangle(tip, "no tip showed");
 }
 
 }  // namespace

@@ -280,6 +280,18 @@ TEST_F(ChangesDuringTheWalk, ShowingTheRootMidWalkShowsItInEveryRow)
                                                  tree.Join(SecondSubfolderFile())}));
 }
 
+TEST_F(ChangesDuringTheWalk, ShowsTheBusyCursorWhileItWalksAndTheFormerOneAfterwards)
+{
+    const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    SetCursor(arrow);
+    static HCURSOR s_duringWalk;
+    s_duringWalk = nullptr;
+    RunAtNextPump([] { s_duringWalk = GetCursor(); });
+    Walk("*.*");
+    EXPECT_EQ(s_duringWalk, LoadCursorA(nullptr, IDC_WAIT));
+    EXPECT_EQ(GetCursor(), arrow);
+}
+
 // Links made on the Linux side: loops are walked once, other links entered.
 TEST_F(FolderWalkTest, EntersEachLinkedFolderButNoneItIsAlreadyInside)
 {
