@@ -172,7 +172,9 @@ protected:
             kTimeoutMs);
         EXPECT_TRUE(browser && ChooseFolderInBrowser(m_program.hProcess, browser, destination))
             << "the folder browser did not take " << destination;
-        Answer("确认信息：", "是否将选中的" + std::to_string(count) + "个文件复制到\r\n" + destination);
+        const Bytes question =
+            Answer("确认信息：", "是否将选中的" + std::to_string(count) + "个文件复制到\r\n" + destination);
+        EXPECT_EQ(question, "是否将选中的" + std::to_string(count) + "个文件复制到\r\n" + destination);
         return Answer("信息：", "成功复制：" + std::to_string(count) + " 个文件！\r\n复制文件大小约为：");
     }
 
@@ -248,7 +250,10 @@ TEST_F(EndToEnd, SearchesTicksAndCopiesKeepingFoldersThenFlat)
     }
 
     ASSERT_TRUE(IsChecked(Control(kKeepFolders)));
-    CopyTickedRowsTo(m_root + "\\keep", 2);
+    const Bytes report = CopyTickedRowsTo(m_root + "\\keep", 2);
+    EXPECT_TRUE(StartsWith(report, "成功复制：2 个文件！\r\n复制文件大小约为：18 B\r\n复制文件耗时：")) << report;
+    ASSERT_GT(report.size(), 5u);
+    EXPECT_EQ(report.substr(report.size() - 5), " 毫秒");
     EXPECT_EQ(ReadBytes(m_root + "\\keep\\报告.txt"), "annual report");
     EXPECT_EQ(ReadBytes(m_root + "\\keep\\sub\\俓表.txt"), "table");
 
