@@ -127,20 +127,28 @@ stop_wineserver() {
     "$WINESERVER" -w 2>/dev/null || true
 }
 
-# Starts a virtual X display when there is none; sets DISPLAY.
+# Starts a virtual X display when there is none; sets DISPLAY. Xvfb picks a
+# free display number itself and writes it once it accepts connections, so a
+# display already running elsewhere (another container, another run) is never
+# taken over.
 ensure_display() {
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
         return
     fi
-    local number=99
-    while [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     VELMORA_XVFB_PID=$!
-    export DISPLAY=":$number"
     for _ in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && return
+        if [ -s "$number_file" ]; then
+            export DISPLAY=":$(tr -d '[:space:]' < "$number_file")"
+            rm -f "$number_file"
+            xdpyinfo >/dev/null 2>&1 && return
+            break
+        fi
         sleep 0.1
     done
+    rm -f "$number_file"
     echo "the virtual display did not start" >&2
     return 1
 }

@@ -11,6 +11,7 @@ ensure_packages || exit 1
 failures=()
 native=0
 wine=0
+e2e=0
 
 # run_ctest NAME DIR: runs a build's tests; sets RESULT to the number that passed.
 run_ctest() {
@@ -41,7 +42,10 @@ if build_windows x86_64; then
     run_ctest "Windows (x64, Wine)" "$VELMORA_BUILD/win-x86_64"
     wine=${RESULT:-0}
     log "end-to-end test on a virtual display"
-    "$VELMORA_ROOT/tools/e2e.sh" | tail -n 40 || failures+=("end-to-end test")
+    output=$("$VELMORA_ROOT/tools/e2e.sh" 2>&1 | tr -d '\r') || failures+=("end-to-end test")
+    printf '%s\n' "$output" | tail -n 40
+    e2e=$(printf '%s\n' "$output" | sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\.$/\1/p')
+    e2e=${e2e:-0}
     log "packaging the release"
     if "$VELMORA_ROOT/tools/package.sh" >/dev/null; then
         "$VELMORA_ROOT/tools/check_release.sh" || failures+=("release checks")
@@ -54,8 +58,8 @@ fi
 
 echo
 if ((${#failures[@]} == 0)); then
-    echo "Velmora: ALL TESTS PASSED ($native native, $wine under Wine; 32-bit and x64 builds clean; release checked)"
+    echo "Velmora: ALL TESTS PASSED ($native native, $wine under Wine, $e2e end-to-end; 32-bit and x64 builds clean; release checked)"
 else
-    echo "Velmora: FAILED: ${failures[*]} ($native native, $wine under Wine passed)"
+    echo "Velmora: FAILED: ${failures[*]} ($native native, $wine under Wine, $e2e end-to-end passed)"
     exit 1
 fi
