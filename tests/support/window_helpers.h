@@ -26,5 +26,8 @@ LOGFONTA WindowFont(HWND window);
 // The bytes a rich edit box holds, its paragraphs ending in "\r\n".
 Text RichEditText(HWND box);
 
+// The format of a top-down 32-bit bitmap of this size, its pixels 0x00RRGGBB.
+BITMAPINFO TopDown32BitFormat(LONG width, LONG height);
+
 // Paints the window's client area into a bitmap and counts its pixels of the colour.
 int PixelsOfColour(HWND window, COLORREF colour);

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include "tests/support/window_helpers.h"
 #include "tests/support/wine_test.h"
 #include "ui/resources/resource_ids.h"
 
@@ -118,12 +119,7 @@ IconPicture Picture(HICON icon)
     if (info.hbmColor && GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap)) {
         picture.width = bitmap.bmWidth;
         picture.height = bitmap.bmHeight;
-        BITMAPINFO format = {};
-        format.bmiHeader.biSize = sizeof(format.bmiHeader);
-        format.bmiHeader.biWidth = bitmap.bmWidth;
-        format.bmiHeader.biHeight = -bitmap.bmHeight;
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
+        BITMAPINFO format = TopDown32BitFormat(bitmap.bmWidth, bitmap.bmHeight);
         picture.pixels.resize(static_cast<size_t>(bitmap.bmWidth) * static_cast<size_t>(bitmap.bmHeight));
         const HDC screen = GetDC(nullptr);
         GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight), picture.pixels.data(), &format,
